@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The real program in a real X window, driven by real key presses and close
+# requests and checked by screenshots.
+# usage: e2e.sh SCENARIO KORVANE CLOSE_WINDOW PICTURES
+set -euo pipefail
+scenario=$1
+export KORVANE=$2 CLOSE_WINDOW=$3 PICTURES=$4
+source "$(dirname "$0")/xsession.sh"
+
+intro=$PICTURES/intro.bmp
+menu=$PICTURES/menu.bmp
+
+case $scenario in
+keys)
+    start_xvfb
+    start_korvane
+    shows "$intro"
+    press space
+    shows "$menu"
+    press Escape
+    shows "$intro"
+    press Escape
+    exits_with 0
+    ;;
+close-on-intro)
+    start_xvfb
+    start_korvane --help -x "any words" # the command line is ignored
+    shows "$intro"
+    request_close
+    exits_with 0
+    ;;
+close-on-menu)
+    start_xvfb
+    start_korvane
+    press space
+    shows "$menu"
+    request_close
+    exits_with 0
+    ;;
+no-display)
+    # A run that cannot open a window says so and ends at once, rather than
+    # spinning with nothing to show.
+    unset DISPLAY WAYLAND_DISPLAY
+    status=0
+    (cd "$PICTURES" && exec timeout 5 "$KORVANE") 2>"$session_dir/stderr" || status=$?
+    # SDL may write notes of its own there; the program writes one line.
+    message=$(grep '^korvane:' "$session_dir/stderr" || true)
+    [ "$status" = 1 ] || { echo "exit status $status, expected 1" >&2; exit 1; }
+    [[ $message == "korvane: cannot open a window: "* && $message != *$'\n'* ]] ||
+        { echo "unexpected message: $(cat "$session_dir/stderr")" >&2; exit 1; }
+    ;;
+*)
+    echo "unknown scenario $scenario" >&2
+    exit 2
+    ;;
+esac
+echo "$scenario: ok"

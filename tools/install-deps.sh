@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that running (run) or testing (test) needs,
+# and only those that are missing; does nothing when all are there.
+set -euo pipefail
+
+run_packages=(cmake make g++ pkg-config libsdl1.2-compat-dev)
+test_packages=("${run_packages[@]}" libgtest-dev xvfb xdotool imagemagick libx11-dev x11-utils)
+
+case "${1:-}" in
+run) wanted=("${run_packages[@]}") ;;
+test) wanted=("${test_packages[@]}") ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "installing ${missing[*]}"
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
