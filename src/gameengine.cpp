@@ -12,7 +12,7 @@ namespace {
 // for ever, so such a mode counts as no window unless the user chose that
 // driver on purpose (as tests do).
 bool OnUnchosenInvisibleDriver() {
-    const char *chosen = SDL_getenv("SDL_VIDEODRIVER");
+    const char* chosen = SDL_getenv("SDL_VIDEODRIVER");
     if (chosen && *chosen) {
         return false;
     }
@@ -25,7 +25,7 @@ bool OnUnchosenInvisibleDriver() {
 
 } // namespace
 
-void CGameEngine::Init(const char *title, int width, int height, int bpp, bool fullscreen) {
+void CGameEngine::Init(const char* title, int width, int height, int bpp, bool fullscreen) {
     Uint32 flags = 0;
     SDL_Init(SDL_INIT_EVERYTHING);
     if (fullscreen) {
@@ -53,7 +53,7 @@ void CGameEngine::Cleanup() {
     SDL_Quit();
 }
 
-void CGameEngine::ChangeState(CGameState *state) {
+void CGameEngine::ChangeState(CGameState* state) {
     assert(state && "ChangeState needs a state");
     if (!states.empty()) {
         RemoveTop();
@@ -62,7 +62,7 @@ void CGameEngine::ChangeState(CGameState *state) {
     states.back()->Init();
 }
 
-void CGameEngine::PushState(CGameState *state) {
+void CGameEngine::PushState(CGameState* state) {
     assert(state && "PushState needs a state");
     if (!states.empty()) {
         states.back()->Pause();
@@ -87,7 +87,7 @@ void CGameEngine::Update() { Top()->Update(this); }
 
 void CGameEngine::Draw() { Top()->Draw(this); }
 
-CGameState *CGameEngine::Top() {
+CGameState* CGameEngine::Top() {
     assert(!states.empty() && "a pass needs a state on the stack");
     return states.back();
 }

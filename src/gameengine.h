@@ -31,7 +31,7 @@ class CGameEngine {
     // opened: then `screen` is null and SDL_GetError() says why. A fallback to
     // an invisible video driver that nobody asked for (no display is reachable
     // and SDL_VIDEODRIVER is unset) counts as no window.
-    void Init(const char *title, int width, int height, int bpp, bool fullscreen);
+    void Init(const char* title, int width, int height, int bpp, bool fullscreen);
 
     // Cleans up every state still on the stack, top first, each while it is
     // still the top (a paused state gets no Resume first); switches a
@@ -40,11 +40,11 @@ class CGameEngine {
 
     // Cleans up and removes the top state (if any), then puts `state` on top
     // and calls its Init. The depth is unchanged, or goes from 0 to 1.
-    void ChangeState(CGameState *state);
+    void ChangeState(CGameState* state);
 
     // Pauses the top state (if any), which stays beneath, then puts `state` on
     // top and calls its Init. One state may stand on the stack several times.
-    void PushState(CGameState *state);
+    void PushState(CGameState* state);
 
     // Cleans up and removes the top state, then resumes the one beneath (if
     // any); it gets Resume, not Init. Does nothing on an empty stack.
@@ -64,13 +64,13 @@ class CGameEngine {
 
     // The display surface the states draw to; it belongs to SDL and must not be
     // used after Cleanup.
-    SDL_Surface *screen = nullptr;
+    SDL_Surface* screen = nullptr;
 
   private:
-    CGameState *Top();
+    CGameState* Top();
     void RemoveTop();
 
-    std::vector<CGameState *> states;
+    std::vector<CGameState*> states;
 
     bool m_running = false;
     bool m_fullscreen = false;

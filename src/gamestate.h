@@ -33,13 +33,13 @@ class CGameState {
     virtual void Pause() = 0;
     virtual void Resume() = 0;
 
-    virtual void HandleEvents(CGameEngine *game) = 0;
-    virtual void Update(CGameEngine *game) = 0;
-    virtual void Draw(CGameEngine *game) = 0;
+    virtual void HandleEvents(CGameEngine* game) = 0;
+    virtual void Update(CGameEngine* game) = 0;
+    virtual void Draw(CGameEngine* game) = 0;
 
     // Shorthand for game->ChangeState(state), for states that prefer to ask
     // through their own interface.
-    void ChangeState(CGameEngine *game, CGameState *state) { game->ChangeState(state); }
+    void ChangeState(CGameEngine* game, CGameState* state) { game->ChangeState(state); }
 };
 
 #endif

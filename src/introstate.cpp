@@ -14,7 +14,7 @@ void CIntroState::Pause() {}
 void CIntroState::Resume() {}
 
 // SPACE goes to the menu, ESCAPE ends the run.
-void CIntroState::HandleEvents(CGameEngine *game) {
+void CIntroState::HandleEvents(CGameEngine* game) {
     SDLKey key;
     if (!TakeKeyPress(game, key)) {
         return;
@@ -26,6 +26,6 @@ void CIntroState::HandleEvents(CGameEngine *game) {
     }
 }
 
-void CIntroState::Update(CGameEngine *) {}
+void CIntroState::Update(CGameEngine*) {}
 
-void CIntroState::Draw(CGameEngine *game) { DrawPicture(bg, game->screen); }
+void CIntroState::Draw(CGameEngine* game) { DrawPicture(bg, game->screen); }

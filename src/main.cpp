@@ -6,7 +6,7 @@
 #include <cstdio>
 
 // The command line is accepted and ignored.
-int main(int, char *[]) {
+int main(int, char*[]) {
     CGameEngine game;
 
     game.Init("Korvane v1.0", 480, 272, 16, false);

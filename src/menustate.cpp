@@ -14,13 +14,13 @@ void CMenuState::Pause() {}
 void CMenuState::Resume() {}
 
 // ESCAPE goes back to the intro.
-void CMenuState::HandleEvents(CGameEngine *game) {
+void CMenuState::HandleEvents(CGameEngine* game) {
     SDLKey key;
     if (TakeKeyPress(game, key) && key == SDLK_ESCAPE) {
         game->ChangeState(&introState);
     }
 }
 
-void CMenuState::Update(CGameEngine *) {}
+void CMenuState::Update(CGameEngine*) {}
 
-void CMenuState::Draw(CGameEngine *game) { DrawPicture(bg, game->screen); }
+void CMenuState::Draw(CGameEngine* game) { DrawPicture(bg, game->screen); }

@@ -16,12 +16,12 @@ class CMenuState : public CGameState {
     void Pause() override;
     void Resume() override;
 
-    void HandleEvents(CGameEngine *game) override;
-    void Update(CGameEngine *game) override;
-    void Draw(CGameEngine *game) override;
+    void HandleEvents(CGameEngine* game) override;
+    void Update(CGameEngine* game) override;
+    void Draw(CGameEngine* game) override;
 
   private:
-    SDL_Surface *bg = nullptr;
+    SDL_Surface* bg = nullptr;
 };
 
 extern CMenuState menuState;

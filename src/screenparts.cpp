@@ -4,22 +4,22 @@
 
 #include <cstdio>
 
-SDL_Surface *LoadPicture(const char *file) {
-    SDL_Surface *picture = SDL_LoadBMP(file);
+SDL_Surface* LoadPicture(const char* file) {
+    SDL_Surface* picture = SDL_LoadBMP(file);
     if (!picture) {
         std::fprintf(stderr, "korvane: cannot load \"%s\": %s\n", file, SDL_GetError());
     }
     return picture;
 }
 
-void FreePicture(SDL_Surface *&picture) {
+void FreePicture(SDL_Surface*& picture) {
     if (picture) {
         SDL_FreeSurface(picture);
         picture = nullptr;
     }
 }
 
-void DrawPicture(SDL_Surface *picture, SDL_Surface *screen) {
+void DrawPicture(SDL_Surface* picture, SDL_Surface* screen) {
     if (!screen) {
         return;
     }
@@ -31,7 +31,7 @@ void DrawPicture(SDL_Surface *picture, SDL_Surface *screen) {
     SDL_Flip(screen);
 }
 
-bool TakeKeyPress(CGameEngine *game, SDLKey &key) {
+bool TakeKeyPress(CGameEngine* game, SDLKey& key) {
     SDL_Event event;
     if (!SDL_PollEvent(&event)) {
         return false;

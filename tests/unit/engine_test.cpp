@@ -23,8 +23,8 @@ class EngineTest : public testing::Test {
 
     // Runs a script of engine operations such as "push A", "change B", "pop",
     // "pass" (HandleEvents, Update, Draw) and "quit".
-    void Run(const std::vector<std::string> &script) {
-        for (const std::string &step : script) {
+    void Run(const std::vector<std::string>& script) {
+        for (const std::string& step : script) {
             std::istringstream words(step);
             std::string verb, name;
             words >> verb >> name;
@@ -46,8 +46,8 @@ class EngineTest : public testing::Test {
         }
     }
 
-    CGameState *State(const std::string &name) {
-        RecordingState *named[] = {&a, &b, &c, &d};
+    CGameState* State(const std::string& name) {
+        RecordingState* named[] = {&a, &b, &c, &d};
         const size_t index = name.size() == 1 ? size_t(name[0] - 'A') : 4;
         if (index < 4) {
             return named[index];
@@ -61,19 +61,19 @@ class EngineTest : public testing::Test {
 };
 
 struct LifecycleCase {
-    const char *name;
+    const char* name;
     std::vector<std::string> before; // brings the stack to where the case starts
     std::vector<std::string> steps;
     Log expected; // the calls of the steps, then those of the engine's Cleanup
 };
 
-void PrintTo(const LifecycleCase &lifecycle, std::ostream *out) { *out << lifecycle.name; }
+void PrintTo(const LifecycleCase& lifecycle, std::ostream* out) { *out << lifecycle.name; }
 
 class Lifecycle : public EngineTest, public testing::WithParamInterface<LifecycleCase> {};
 
 // The engine's Cleanup at the end shows what was left on the stack, top first.
 TEST_P(Lifecycle, MakesExactlyTheseCalls) {
-    const LifecycleCase &lifecycle = GetParam();
+    const LifecycleCase& lifecycle = GetParam();
     Run(lifecycle.before);
     spy::Reset();
     Run(lifecycle.steps);
@@ -118,7 +118,7 @@ const LifecycleCase lifecycleCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Engine, Lifecycle, testing::ValuesIn(lifecycleCases),
-                         [](const testing::TestParamInfo<LifecycleCase> &info) { return info.param.name; });
+                         [](const testing::TestParamInfo<LifecycleCase>& info) { return info.param.name; });
 
 TEST_F(EngineTest, RunningFromInitUntilQuit) {
     EXPECT_TRUE(game.Running());
@@ -130,7 +130,7 @@ TEST_F(EngineTest, RunningFromInitUntilQuit) {
 }
 
 TEST_F(EngineTest, ChangeFromInsideHandleEventsSendsTheRestOfThePassToTheNewTop) {
-    a.onHandleEvents = [this](CGameEngine *engine) { engine->ChangeState(&b); };
+    a.onHandleEvents = [this](CGameEngine* engine) { engine->ChangeState(&b); };
     Run({"change A"});
     spy::Reset();
     Run({"pass"});
@@ -141,7 +141,7 @@ TEST_F(EngineTest, ChangeFromInsideHandleEventsSendsTheRestOfThePassToTheNewTop)
 }
 
 TEST_F(EngineTest, StateCanForwardChangeThroughItsOwnInterface) {
-    a.onUpdate = [this](CGameEngine *engine) { a.ChangeState(engine, &b); };
+    a.onUpdate = [this](CGameEngine* engine) { a.ChangeState(engine, &b); };
     Run({"change A"});
     spy::Reset();
     Run({"pass"});
@@ -165,12 +165,12 @@ TEST_F(EngineTest, DestructionCallsNothingOnTheStates) {
 }
 
 struct VideoModeCase {
-    const char *name;
+    const char* name;
     bool fullscreen;
     Log expected;
 };
 
-void PrintTo(const VideoModeCase &mode, std::ostream *out) { *out << mode.name; }
+void PrintTo(const VideoModeCase& mode, std::ostream* out) { *out << mode.name; }
 
 class VideoMode : public testing::TestWithParam<VideoModeCase> {};
 
@@ -181,7 +181,7 @@ TEST_P(VideoMode, InitAndCleanupMakeTheseSdlCalls) {
     RecordingState a{"A"};
     CGameEngine game;
     game.Init("Mode test", 320, 200, 16, GetParam().fullscreen);
-    SDL_Surface *opened = game.screen;
+    SDL_Surface* opened = game.screen;
     ASSERT_NE(opened, nullptr) << SDL_GetError();
     game.PushState(&a);
     game.Cleanup();
@@ -202,13 +202,13 @@ INSTANTIATE_TEST_SUITE_P(
                                   {"SDL_Init(0xffff)", "SDL_SetVideoMode(320,200,16,0x80000000)",
                                    "SDL_WM_SetCaption(Mode test)", "A.Init", "A.Cleanup",
                                    "SDL_SetVideoMode(640,480,0,0x0)", "SDL_Quit"}}),
-    [](const testing::TestParamInfo<VideoModeCase> &info) { return info.param.name; });
+    [](const testing::TestParamInfo<VideoModeCase>& info) { return info.param.name; });
 
 // Restores an environment variable when the test ends.
 class ScopedUnsetenv {
   public:
-    explicit ScopedUnsetenv(const char *name) : name(name) {
-        if (const char *value = std::getenv(name)) {
+    explicit ScopedUnsetenv(const char* name) : name(name) {
+        if (const char* value = std::getenv(name)) {
             saved = value;
             wasSet = true;
         }
@@ -221,7 +221,7 @@ class ScopedUnsetenv {
     }
 
   private:
-    const char *name;
+    const char* name;
     std::string saved;
     bool wasSet = false;
 };

@@ -18,17 +18,17 @@ class RecordingState : public CGameState {
     void Cleanup() override { Record("Cleanup"); }
     void Pause() override { Record("Pause"); }
     void Resume() override { Record("Resume"); }
-    void HandleEvents(CGameEngine *game) override { Pass("HandleEvents", game, onHandleEvents); }
-    void Update(CGameEngine *game) override { Pass("Update", game, onUpdate); }
-    void Draw(CGameEngine *game) override { Pass("Draw", game, onDraw); }
+    void HandleEvents(CGameEngine* game) override { Pass("HandleEvents", game, onHandleEvents); }
+    void Update(CGameEngine* game) override { Pass("Update", game, onUpdate); }
+    void Draw(CGameEngine* game) override { Pass("Draw", game, onDraw); }
 
-    using Hook = std::function<void(CGameEngine *)>;
+    using Hook = std::function<void(CGameEngine*)>;
     Hook onHandleEvents, onUpdate, onDraw;
 
   private:
-    void Record(const char *call) { spy::calls.push_back(name + "." + call); }
+    void Record(const char* call) { spy::calls.push_back(name + "." + call); }
 
-    void Pass(const char *call, CGameEngine *game, const Hook &hook) {
+    void Pass(const char* call, CGameEngine* game, const Hook& hook) {
         Record(call);
         if (hook) {
             hook(game);

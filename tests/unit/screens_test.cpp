@@ -23,8 +23,8 @@ const Colour menuColour{0, 0, 255};
 const Colour black{0, 0, 0};
 
 // Writes a BMP of one colour, stored as RGB565 like the shipped pictures.
-void WritePicture(const char *file, int width, int height, Colour colour) {
-    SDL_Surface *picture = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 16, 0xF800, 0x07E0, 0x001F, 0);
+void WritePicture(const char* file, int width, int height, Colour colour) {
+    SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 16, 0xF800, 0x07E0, 0x001F, 0);
     ASSERT_NE(picture, nullptr) << SDL_GetError();
     SDL_FillRect(picture, nullptr, SDL_MapRGB(picture->format, colour.r, colour.g, colour.b));
     ASSERT_EQ(SDL_SaveBMP_RW(picture, __real_SDL_RWFromFile(file, "wb"), 1), 0) << SDL_GetError();
@@ -76,10 +76,10 @@ class ScreensTest : public testing::Test {
     }
 
     bool ShowsAt(int x, int y, Colour colour) {
-        SDL_Surface *screen = game.screen;
+        SDL_Surface* screen = game.screen;
         SDL_LockSurface(screen);
-        const Uint8 *row = static_cast<const Uint8 *>(screen->pixels) + y * screen->pitch;
-        const Uint32 pixel = reinterpret_cast<const Uint16 *>(row)[x];
+        const Uint8* row = static_cast<const Uint8*>(screen->pixels) + y * screen->pitch;
+        const Uint32 pixel = reinterpret_cast<const Uint16*>(row)[x];
         SDL_UnlockSurface(screen);
         return pixel == SDL_MapRGB(screen->format, colour.r, colour.g, colour.b);
     }
@@ -101,7 +101,7 @@ class ScreensTest : public testing::Test {
 
 // Queues events named like "SPACE", "shift+SPACE", "release SPACE", "ESCAPE",
 // "a", "QUIT", "motion", "click", "focus", "expose".
-void Queue(const std::string &events) {
+void Queue(const std::string& events) {
     std::istringstream words(events);
     for (std::string word; words >> word;) {
         SDL_Event event{};
@@ -143,21 +143,21 @@ void Queue(const std::string &events) {
 }
 
 struct KeyCase {
-    const char *name;
-    const char *events; // all queued before the first pass
-    const char *shown;  // what each pass drew, one letter a pass
+    const char* name;
+    const char* events; // all queued before the first pass
+    const char* shown;  // what each pass drew, one letter a pass
     bool running;       // after the last pass
-    const char *opened; // the picture files read, in order
+    const char* opened; // the picture files read, in order
 };
 
-void PrintTo(const KeyCase &keys, std::ostream *out) { *out << keys.name; }
+void PrintTo(const KeyCase& keys, std::ostream* out) { *out << keys.name; }
 
 class KeySequence : public ScreensTest, public testing::WithParamInterface<KeyCase> {};
 
 // Passes run as the main loop runs them, while the engine is running; each
 // takes at most one event, served by the screen on top when it is taken.
 TEST_P(KeySequence, IsServedOneEventPerPass) {
-    const KeyCase &keys = GetParam();
+    const KeyCase& keys = GetParam();
     Queue(keys.events);
     std::string shown;
     while (game.Running() && shown.size() < std::string(keys.shown).size()) {
@@ -167,7 +167,7 @@ TEST_P(KeySequence, IsServedOneEventPerPass) {
     EXPECT_EQ(shown, keys.shown);
     EXPECT_EQ(game.Running(), keys.running);
     std::string opened;
-    for (const std::string &file : spy::pictures.opened) {
+    for (const std::string& file : spy::pictures.opened) {
         opened += (opened.empty() ? "" : " ") + file;
     }
     EXPECT_EQ(opened, keys.opened);
@@ -191,7 +191,7 @@ const KeyCase keyCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Screens, KeySequence, testing::ValuesIn(keyCases),
-                         [](const testing::TestParamInfo<KeyCase> &info) { return info.param.name; });
+                         [](const testing::TestParamInfo<KeyCase>& info) { return info.param.name; });
 
 TEST_F(ScreensTest, ChangedFileShowsOnTheNextVisit) {
     Pass();
@@ -246,10 +246,10 @@ TEST(ShippedPictures, MatchTheDisplayFormat) {
     CGameEngine game;
     game.Init("Format test", 480, 272, 16, false);
     ASSERT_NE(game.screen, nullptr) << SDL_GetError();
-    const SDL_PixelFormat *display = game.screen->format;
-    for (const char *file : {"intro.bmp", "menu.bmp"}) {
+    const SDL_PixelFormat* display = game.screen->format;
+    for (const char* file : {"intro.bmp", "menu.bmp"}) {
         const std::string path = std::string(KORVANE_DATA_DIR) + "/" + file;
-        SDL_Surface *picture = SDL_LoadBMP_RW(__real_SDL_RWFromFile(path.c_str(), "rb"), 1);
+        SDL_Surface* picture = SDL_LoadBMP_RW(__real_SDL_RWFromFile(path.c_str(), "rb"), 1);
         ASSERT_NE(picture, nullptr) << path << ": " << SDL_GetError();
         EXPECT_EQ(picture->w, 480) << file;
         EXPECT_EQ(picture->h, 272) << file;

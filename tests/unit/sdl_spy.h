@@ -13,8 +13,8 @@
 extern "C" {
 // Test code reaches the real functions directly, so its own files and
 // surfaces stay out of what the spy counts.
-void __real_SDL_FreeSurface(SDL_Surface *surface);
-SDL_RWops *__real_SDL_RWFromFile(const char *file, const char *mode);
+void __real_SDL_FreeSurface(SDL_Surface* surface);
+SDL_RWops* __real_SDL_RWFromFile(const char* file, const char* mode);
 }
 
 namespace spy {

@@ -4,7 +4,7 @@
 
 // SDL's dummy drivers: real SDL, no display or sound device needed. A driver
 // already chosen in the environment is kept.
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     testing::InitGoogleTest(&argc, argv);
