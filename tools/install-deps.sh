@@ -4,7 +4,7 @@
 set -euo pipefail
 
 run_packages=(cmake make g++ pkg-config libsdl1.2-compat-dev)
-test_packages=("${run_packages[@]}" libgtest-dev xvfb xdotool imagemagick libx11-dev x11-utils)
+test_packages=("${run_packages[@]}" libgtest-dev clang-format xvfb xdotool imagemagick libx11-dev x11-utils valgrind strace)
 
 case "${1:-}" in
 run) wanted=("${run_packages[@]}") ;;

@@ -68,6 +68,15 @@ void ScreensTest::SetUp() {
     WritePicture("menu.bmp", 480, 272, menuColour);
 
     spy::Reset();
+    Start();
+}
+
+void ScreensTest::Restart() {
+    game.Cleanup();
+    Start();
+}
+
+void ScreensTest::Start() {
     game.Init("Screens test", 480, 272, 16, false);
     ASSERT_NE(game.screen, nullptr) << SDL_GetError();
     SDL_Event event;

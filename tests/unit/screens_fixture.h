@@ -30,6 +30,9 @@ class ScreensTest : public testing::Test {
     void SetUp() override;
     void TearDown() override;
 
+    // Ends the run and starts a new one, with the intro on top.
+    void Restart();
+
     // One pass of the main loop.
     void Pass();
 
@@ -39,6 +42,10 @@ class ScreensTest : public testing::Test {
     char Shown();
 
     CGameEngine game;
+
+  private:
+    void Start();
+
     std::string folder;
     char startFolder[4096];
 };
