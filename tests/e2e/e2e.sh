@@ -37,6 +37,34 @@ close-on-menu)
     request_close
     exits_with 0
     ;;
+touches-only-its-pictures)
+    # Outside the system's folders, a whole run opens only its two pictures,
+    # writes nothing and opens no network socket. The libraries under SDL
+    # (sound, input) keep per-user state in the home and runtime folders, so
+    # both are fresh here and left out of the count.
+    export HOME=$session_dir/home XDG_RUNTIME_DIR=$session_dir/runtime
+    mkdir -m 700 "$HOME" "$XDG_RUNTIME_DIR"
+    trace=$session_dir/trace
+    RUN_UNDER="strace -f -qq -o $trace -e trace=open,openat,creat,socket,mkdir,mkdirat,unlink,unlinkat,rename,renameat,renameat2,truncate"
+    start_xvfb
+    start_korvane
+    shows "$intro"
+    press space
+    shows "$menu"
+    press Escape
+    shows "$intro"
+    press Escape
+    exits_with 0
+    system='^(/usr/|/lib|/etc/|/proc/|/sys/|/dev/|/run/|/var/(lib|run|cache)/|/tmp/\.X11-unix/)'
+    opened=$(grep -oE '(open|openat|creat)\([^"]*"[^"]*"' "$trace" | sed -E 's/.*"([^"]*)"$/\1/' |
+        grep -vE "$system" | grep -vF -e "$HOME/" -e "$XDG_RUNTIME_DIR/" | sort -u | tr '\n' ' ')
+    [ "$opened" = "intro.bmp menu.bmp " ] || { echo "opened: $opened" >&2; exit 1; }
+    writes=$(grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|creat\(|mkdir|unlink|rename|truncate' "$trace" |
+        grep -v ' = -1 ' | grep -vE '"/dev/' | grep -vF -e "\"$HOME/" -e "\"$XDG_RUNTIME_DIR/" || true)
+    [ -z "$writes" ] || { echo "wrote: $writes" >&2; exit 1; }
+    network=$(grep -E 'socket\(AF_INET6?,' "$trace" || true)
+    [ -z "$network" ] || { echo "network: $network" >&2; exit 1; }
+    ;;
 no-display)
     # A run that cannot open a window says so and ends at once, rather than
     # spinning with nothing to show.

@@ -34,9 +34,11 @@ start_xvfb() {
     export DISPLAY=":$(cat "$session_dir/display")"
 }
 
-# start_korvane [ARG...]: starts the program in PICTURES and waits for its window.
+# start_korvane [ARG...]: starts the program in PICTURES (under RUN_UNDER, a
+# command prefix, if set) and waits for its window.
 start_korvane() {
-    (cd "$PICTURES" && exec "$KORVANE" "$@") 2>"$session_dir/stderr" &
+    # shellcheck disable=SC2086 # RUN_UNDER is a command and its words
+    (cd "$PICTURES" && exec ${RUN_UNDER:-} "$KORVANE" "$@") 2>"$session_dir/stderr" &
     korvane_pid=$!
     window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Korvane v1\.0$' | head -n 1)
     [ -n "$window" ] || { echo "no window appeared" >&2; cat "$session_dir/stderr" >&2; return 1; }
