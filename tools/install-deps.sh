@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that running (run) or testing (test) needs,
-# and only those that are missing; does nothing when all are there.
+# Installs the Debian packages that running (run), testing (test) or
+# benchmarking (bench) needs, and only those that are missing; does nothing
+# when all are there.
 set -euo pipefail
 
 run_packages=(cmake make g++ pkg-config libsdl1.2-compat-dev)
-test_packages=("${run_packages[@]}" libgtest-dev clang-format xvfb xdotool imagemagick libx11-dev x11-utils valgrind strace)
+bench_packages=("${run_packages[@]}" libbenchmark-dev xvfb gnuplot-nox)
+test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev clang-format xvfb xdotool imagemagick libx11-dev x11-utils valgrind strace)
 
 case "${1:-}" in
 run) wanted=("${run_packages[@]}") ;;
 test) wanted=("${test_packages[@]}") ;;
+bench) wanted=("${bench_packages[@]}") ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|bench" >&2
     exit 2
     ;;
 esac
