@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Remakes docs/intro.png and docs/menu.png from the real program in a real
-# window under Xvfb. Build first (./test or ./run).
+# Remakes docs/intro.png and docs/menu.png from the real program, and
+# docs/pause-example.png from the example game, in real windows under Xvfb.
+# Build first (./test).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export KORVANE=$PWD/build/src/korvane PICTURES=$PWD/data
@@ -16,4 +17,13 @@ screenshot docs/menu.png
 press Escape
 press Escape
 exits_with 0
-echo "wrote docs/intro.png and docs/menu.png"
+
+KORVANE=$PWD/build/examples/pause/pause_example WINDOW_NAME='^Korvane pause example$'
+start_korvane
+sleep 1.5 # let the box travel
+press p
+sleep 0.5
+screenshot docs/pause-example.png
+press Escape
+exits_with 0
+echo "wrote docs/intro.png, docs/menu.png and docs/pause-example.png"
