@@ -6,7 +6,7 @@ set -euo pipefail
 
 run_packages=(cmake make g++ pkg-config libsdl1.2-compat-dev)
 bench_packages=("${run_packages[@]}" libbenchmark-dev xvfb gnuplot-nox)
-test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev clang-format xvfb xdotool imagemagick libx11-dev x11-utils valgrind strace)
+test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev clang-format xvfb xdotool imagemagick libx11-dev x11-utils valgrind strace dpkg-dev)
 
 case "${1:-}" in
 run) wanted=("${run_packages[@]}") ;;
