@@ -77,6 +77,14 @@ no-display)
     [[ $message == "korvane: cannot open a window: "* && $message != *$'\n'* ]] ||
         { echo "unexpected message: $(cat "$session_dir/stderr")" >&2; exit 1; }
     ;;
+tour)
+    # The headless tour, as a newcomer on a server would run it.
+    shots=$session_dir/tour
+    env -u DISPLAY -u WAYLAND_DISPLAY "$(dirname "$0")/../../tools/tour.sh" "$KORVANE" "$PICTURES" "$shots"
+    for shot in 1-intro 2-menu 3-intro-again; do
+        [ "$(identify -format '%wx%h' "$shots/$shot.png")" = 480x272 ] || { echo "no screenshot $shot" >&2; exit 1; }
+    done
+    ;;
 *)
     echo "unknown scenario $scenario" >&2
     exit 2
