@@ -1,6 +1,7 @@
 #include "pausestate.h"
 
 #include "blocktext.h"
+#include "input.h"
 
 CPauseState pauseState;
 
@@ -10,13 +11,7 @@ void CPauseState::Cleanup() {
 }
 
 void CPauseState::HandleEvents(CGameEngine* game) {
-    SDL_Event event;
-    if (!SDL_PollEvent(&event)) {
-        return;
-    }
-    if (event.type == SDL_QUIT || (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE)) {
-        game->Quit();
-    } else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_p) {
+    if (TakeKey(game) == SDLK_p) {
         game->PopState();
     }
 }

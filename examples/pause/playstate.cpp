@@ -1,5 +1,6 @@
 #include "playstate.h"
 
+#include "input.h"
 #include "pausestate.h"
 
 CPlayState playState;
@@ -14,13 +15,7 @@ void CPlayState::Init() {
 }
 
 void CPlayState::HandleEvents(CGameEngine* game) {
-    SDL_Event event;
-    if (!SDL_PollEvent(&event)) {
-        return;
-    }
-    if (event.type == SDL_QUIT || (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE)) {
-        game->Quit();
-    } else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_p) {
+    if (TakeKey(game) == SDLK_p) {
         game->PushState(&pauseState);
     }
 }

@@ -10,8 +10,8 @@ source "$(dirname "$0")/xsession.sh"
 intro=$PICTURES/intro.bmp
 menu=$PICTURES/menu.bmp
 
-case $scenario in
-keys)
+# Intro, SPACE to the menu, ESCAPE back, ESCAPE to end with status 0.
+run_through_both_screens() {
     start_xvfb
     start_korvane
     shows "$intro"
@@ -21,6 +21,11 @@ keys)
     shows "$intro"
     press Escape
     exits_with 0
+}
+
+case $scenario in
+keys)
+    run_through_both_screens
     ;;
 close-on-intro)
     start_xvfb
@@ -46,15 +51,7 @@ touches-only-its-pictures)
     mkdir -m 700 "$HOME" "$XDG_RUNTIME_DIR"
     trace=$session_dir/trace
     RUN_UNDER="strace -f -qq -o $trace -e trace=open,openat,creat,socket,mkdir,mkdirat,unlink,unlinkat,rename,renameat,renameat2,truncate"
-    start_xvfb
-    start_korvane
-    shows "$intro"
-    press space
-    shows "$menu"
-    press Escape
-    shows "$intro"
-    press Escape
-    exits_with 0
+    run_through_both_screens
     system='^(/usr/|/lib|/etc/|/proc/|/sys/|/dev/|/run/|/var/(lib|run|cache)/|/tmp/\.X11-unix/)'
     opened=$(grep -oE '(open|openat|creat)\([^"]*"[^"]*"' "$trace" | sed -E 's/.*"([^"]*)"$/\1/' |
         grep -vE "$system" | grep -vF -e "$HOME/" -e "$XDG_RUNTIME_DIR/" | sort -u | tr '\n' ' ')
