@@ -56,12 +56,13 @@ bool HeaderIsSane(SDL_RWops* file) {
 } // namespace
 
 SDL_Surface* LoadPicture(const char* file) {
-    SDL_RWops* stream = SDL_RWFromFile(file, "rb");
     SDL_Surface* picture = nullptr;
-    if (stream && !HeaderIsSane(stream)) {
-        SDL_RWclose(stream);
-    } else if (stream) {
-        picture = SDL_LoadBMP_RW(stream, 1); // closes the stream
+    if (SDL_RWops* stream = SDL_RWFromFile(file, "rb")) {
+        if (HeaderIsSane(stream)) {
+            picture = SDL_LoadBMP_RW(stream, 1); // closes the stream
+        } else {
+            SDL_RWclose(stream);
+        }
     }
     if (!picture) {
         std::fprintf(stderr, "korvane: cannot load \"%s\": %s\n", file, SDL_GetError());
