@@ -4,7 +4,7 @@
 # screenshot of each screen and reports how the program ended.
 # usage: tour.sh KORVANE PICTURE_FOLDER SCREENSHOT_FOLDER
 set -euo pipefail
-export KORVANE=$1 PICTURES=$2
+export KORVANE=$(realpath "$1") PICTURES=$(realpath "$2")
 shots=$3
 source "$(dirname "$0")/../tests/e2e/xsession.sh"
 mkdir -p "$shots"

@@ -77,7 +77,10 @@ no-display)
 tour)
     # The headless tour, as a newcomer on a server would run it.
     shots=$session_dir/tour
-    env -u DISPLAY -u WAYLAND_DISPLAY "$(dirname "$0")/../../tools/tour.sh" "$KORVANE" "$PICTURES" "$shots"
+    # Given relative paths, as ./run --tour gives them.
+    tour=$(realpath "$(dirname "$0")/../../tools/tour.sh")
+    (cd "$PICTURES/.." && env -u DISPLAY -u WAYLAND_DISPLAY "$tour" \
+        "$(realpath --relative-to=. "$KORVANE")" "$(basename "$PICTURES")" "$shots")
     for shot in 1-intro 2-menu 3-intro-again; do
         [ "$(identify -format '%wx%h' "$shots/$shot.png")" = 480x272 ] || { echo "no screenshot $shot" >&2; exit 1; }
     done

@@ -40,7 +40,7 @@ start_korvane() {
     # shellcheck disable=SC2086 # RUN_UNDER is a command and its words
     (cd "$PICTURES" && exec ${RUN_UNDER:-} "$KORVANE" "$@") 2>"$session_dir/stderr" &
     korvane_pid=$!
-    window=$(timeout 10 xdotool search --sync --onlyvisible --name "${WINDOW_NAME:-^Korvane v1\.0\$}" | head -n 1)
+    window=$(timeout 10 xdotool search --sync --onlyvisible --name "${WINDOW_NAME:-^Korvane v1\.0\$}" | head -n 1) || true
     [ -n "$window" ] || { echo "no window appeared" >&2; cat "$session_dir/stderr" >&2; return 1; }
     xdotool windowfocus --sync "$window"
 }
