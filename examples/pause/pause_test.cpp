@@ -1,5 +1,6 @@
 #include "pausestate.h"
 #include "playstate.h"
+#include "sdl_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -38,19 +39,13 @@ class ObservedPlay : public CPlayState {
 };
 
 void PressP() {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.type = SDL_KEYDOWN;
-    event.key.keysym.sym = SDLK_p;
+    SDL_Event event = KeyEvent(SDL_KEYDOWN, SDLK_p);
     ASSERT_EQ(SDL_PushEvent(&event), 0);
 }
 
 Uint8 Brightness(SDL_Surface* screen, int x, int y) {
-    SDL_LockSurface(screen);
-    const Uint16 pixel = static_cast<const Uint16*>(screen->pixels)[y * screen->pitch / 2 + x];
-    SDL_UnlockSurface(screen);
     Uint8 r, g, b;
-    SDL_GetRGB(pixel, screen->format, &r, &g, &b);
+    SDL_GetRGB(PixelAt(screen, x, y), screen->format, &r, &g, &b);
     return Uint8((r + g + b) / 3);
 }
 

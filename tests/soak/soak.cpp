@@ -6,6 +6,7 @@
 
 #include "gameengine.h"
 #include "introstate.h"
+#include "sdl_helpers.h"
 
 #include <unistd.h>
 
@@ -27,19 +28,8 @@ long ResidentKiB() {
 }
 
 void Press(SDLKey key) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
+    SDL_Event event = KeyEvent(SDL_KEYDOWN, key);
     SDL_PushEvent(&event);
-}
-
-Uint32 TopLeftPixel(SDL_Surface* screen) {
-    SDL_LockSurface(screen);
-    const Uint32 pixel = *static_cast<const Uint16*>(screen->pixels);
-    SDL_UnlockSurface(screen);
-    return pixel;
 }
 
 } // namespace
@@ -77,7 +67,7 @@ int main(int argc, char* argv[]) {
         game.HandleEvents();
         game.Update();
         game.Draw();
-        const Uint32 pixel = TopLeftPixel(game.screen);
+        const Uint32 pixel = PixelAt(game.screen, 0, 0);
         seen += pass > 0 && pixel != shown;
         shown = pixel;
         if (pass + 1 == warmUp) {

@@ -3,6 +3,7 @@
 // it is taken; once the run ends, the rest wait untouched in the queue.
 
 #include "screens_fixture.h"
+#include "sdl_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +12,6 @@
 #include <vector>
 
 namespace {
-
-SDL_Event Key(Uint8 type, SDLKey sym) {
-    SDL_Event event{};
-    event.type = type;
-    event.key.type = type;
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = sym;
-    return event;
-}
 
 // The screens as their keys are documented: 'I' or 'M' on top, or the run ended.
 struct ScreensModel {
@@ -41,9 +33,9 @@ struct ScreensModel {
 SDL_Event RandomEvent(std::mt19937& random, char top) {
     switch (random() % 8) {
     case 0:
-        return Key(SDL_KEYUP, random() % 2 ? SDLK_SPACE : SDLK_ESCAPE);
+        return KeyEvent(SDL_KEYUP, random() % 2 ? SDLK_SPACE : SDLK_ESCAPE);
     case 1:
-        return Key(SDL_KEYDOWN, SDLK_a);
+        return KeyEvent(SDL_KEYDOWN, SDLK_a);
     case 2: {
         SDL_Event motion{};
         motion.type = SDL_MOUSEMOTION;
@@ -56,9 +48,9 @@ SDL_Event RandomEvent(std::mt19937& random, char top) {
             quit.type = SDL_QUIT;
             return quit;
         }
-        return Key(SDL_KEYDOWN, SDLK_SPACE);
+        return KeyEvent(SDL_KEYDOWN, SDLK_SPACE);
     default:
-        return Key(SDL_KEYDOWN, top == 'M' || random() % 40 == 0 ? SDLK_ESCAPE : SDLK_SPACE);
+        return KeyEvent(SDL_KEYDOWN, top == 'M' || random() % 40 == 0 ? SDLK_ESCAPE : SDLK_SPACE);
     }
 }
 

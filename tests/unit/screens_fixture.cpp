@@ -1,6 +1,7 @@
 #include "screens_fixture.h"
 
 #include "introstate.h"
+#include "sdl_helpers.h"
 #include "sdl_spy.h"
 
 #include <unistd.h>
@@ -21,13 +22,7 @@ void Queue(const std::string& events) {
     std::istringstream words(events);
     for (std::string word; words >> word;) {
         SDL_Event event{};
-        auto key = [&](Uint8 type, SDLKey sym, SDLMod mod) {
-            event.type = type;
-            event.key.type = type;
-            event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-            event.key.keysym.sym = sym;
-            event.key.keysym.mod = mod;
-        };
+        auto key = [&](Uint8 type, SDLKey sym, SDLMod mod) { event = KeyEvent(type, sym, mod); };
         if (word == "SPACE") {
             key(SDL_KEYDOWN, SDLK_SPACE, KMOD_NONE);
         } else if (word == "shift+SPACE") {
@@ -108,12 +103,7 @@ void ScreensTest::Pass() {
 }
 
 bool ScreensTest::ShowsAt(int x, int y, Colour colour) {
-    SDL_Surface* screen = game.screen;
-    SDL_LockSurface(screen);
-    const Uint8* row = static_cast<const Uint8*>(screen->pixels) + y * screen->pitch;
-    const Uint32 pixel = reinterpret_cast<const Uint16*>(row)[x];
-    SDL_UnlockSurface(screen);
-    return pixel == SDL_MapRGB(screen->format, colour.r, colour.g, colour.b);
+    return PixelAt(game.screen, x, y) == SDL_MapRGB(game.screen->format, colour.r, colour.g, colour.b);
 }
 
 // 'I' for the intro picture, 'M' for the menu's, 'K' for a black window.
