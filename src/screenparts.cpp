@@ -2,7 +2,9 @@
 
 #include "gameengine.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -37,15 +39,14 @@ bool HeaderIsSane(SDL_RWops* file) {
     const long bitsPerPixel = Little(header + (coreHeader ? 24 : 28), 2);
     const Uint32 compression = coreHeader ? 0 : Little(header + 30, 4);
 
-    const long side = width > height ? width : height;
-    if (side > maxPictureSide || -width > maxPictureSide || -height > maxPictureSide) {
+    const long across = std::labs(width), down = std::labs(height); // negative: stored top-down
+    if (std::max(across, down) > maxPictureSide) {
         SDL_SetError("the picture is too large (%ld x %ld; at most %ld a side)", width, height,
                      maxPictureSide);
         return false;
     }
     const bool uncompressed = compression == 0 || compression == 3; // BI_RGB, BI_BITFIELDS
-    const long rowBytes = ((width < 0 ? -width : width) * bitsPerPixel + 31) / 32 * 4;
-    const long pixelBytes = rowBytes * (height < 0 ? -height : height);
+    const long pixelBytes = (across * bitsPerPixel + 31) / 32 * 4 * down;
     if (uncompressed && long(pixelOffset) + pixelBytes > fileSize) {
         SDL_SetError("the file is cut short (its header promises %ld x %ld pixels)", width, height);
         return false;
